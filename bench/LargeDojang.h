@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+class Session;
+
+// Fills a data file with a large dojang for benchmarks and trial runs:
+// `members` trainees enrolled over the 15 years up to `lastYear`, each with
+// one to four family members, in every status. Deterministic for a seed.
+// Later subsystems extend it with their own records.
+struct LargeDojang {
+    int members = 5000;
+    int lastYear = 2026;
+    unsigned seed = 20090301;
+
+    void fill(Session& session) const;
+};

@@ -1,0 +1,9 @@
+#pragma once
+#include <functional>
+
+class QWidget;
+
+// Runs one user action. A statement the engine refused ends the action and
+// the user sees the engine's message; rows already committed stay.
+// Returns false when the action was ended that way.
+bool guardedAction(QWidget* parent, const std::function<void()>& action);

@@ -1,0 +1,35 @@
+#include "support/TestData.h"
+
+#include "common/ProgramFolder.h"
+#include "datastore/Query.h"
+
+TestData::TestData()
+{
+    ProgramFolder::setPath(dir_.path());
+    ProgramFolder::ensureFolders();
+    session_ = std::make_unique<Session>(ProgramFolder::dataFile());
+    session_->open();
+    Session::setMain(session_.get());
+}
+
+TestData::~TestData()
+{
+    Session::setMain(nullptr);
+    session_.reset();
+    ProgramFolder::setPath(QString());
+}
+
+void TestData::exec(const QString& sql)
+{
+    Query(*session_, sql).exec();
+}
+
+QVariant TestData::scalar(const QString& sql)
+{
+    return Query(*session_, sql).scalar();
+}
+
+int TestData::count(const QString& table)
+{
+    return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "datastore/Session.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A fresh program folder with its own data file, made the way the program
+// makes it on first start. The session becomes the program's main session.
+class TestData {
+public:
+    TestData();
+    ~TestData();
+    Session& session() { return *session_; }
+    QString folder() const { return dir_.path(); }
+    // Runs statements of the test's own fixture.
+    void exec(const QString& sql);
+    QVariant scalar(const QString& sql);
+    int count(const QString& table);
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Session> session_;
+};
