@@ -22,6 +22,11 @@ void memberStore(Session& session)
     SqlScript::runResource(session, QStringLiteral(":/schema/v1_delivered_rows.sql"));
 }
 
+void moneyStore(Session& session)
+{
+    SqlScript::runResource(session, QStringLiteral(":/schema/v2_money_tables.sql"));
+}
+
 void setVersion(Session& session, int version)
 {
     // PRAGMA takes no bound values; the number is the program's own.
@@ -34,6 +39,7 @@ const QList<Step>& steps()
 {
     static const QList<Step> list{
         {1, memberStore},
+        {2, moneyStore},
     };
     return list;
 }

@@ -4,6 +4,13 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
+
+// Readable Korean in assertion messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A fresh program folder with its own data file, made the way the program
 // makes it on first start. The session becomes the program's main session.

@@ -1,8 +1,7 @@
 #include "shell/ui/ActionGuard.h"
 
 #include "datastore/DbError.h"
-
-#include <QMessageBox>
+#include "shell/ui/Messages.h"
 
 bool guardedAction(QWidget* parent, const std::function<void()>& action)
 {
@@ -10,7 +9,7 @@ bool guardedAction(QWidget* parent, const std::function<void()>& action)
         action();
         return true;
     } catch (const DbError& error) {
-        QMessageBox::critical(parent, QStringLiteral("확인요망"), error.message());
+        Messages::error(parent, error.message());
         return false;
     }
 }

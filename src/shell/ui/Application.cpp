@@ -3,24 +3,50 @@
 #include "common/ProgramFolder.h"
 #include "datastore/DbError.h"
 #include "datastore/Session.h"
+#include "shell/ui/Messages.h"
+#include "shell/ui/TfMain.h"
+#include "shell/ui/TfrmSplash.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
+#include <QFont>
+#include <QLocale>
+
+#include <memory>
+
+namespace {
+void setProgramWideFormats(QApplication& app)
+{
+    // Dates are always "YYYY-MM-DD" and times "HH:mm:ss" (see DateText);
+    // the Korean locale gives the rest of the texts their Korean forms.
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    QFont font(QStringLiteral("NanumGothic"));
+    font.setPointSize(9);
+    app.setFont(font);
+}
+}
 
 int runQuenmar2000(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    setProgramWideFormats(app);
+
+    auto splash = std::make_unique<TfrmSplash>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    QCoreApplication::setApplicationName(QStringLiteral("Quenmar2000KVQE"));
+
     ProgramFolder::ensureFolders();
     Session session(ProgramFolder::dataFile());
+    std::unique_ptr<TfMain> mainWindow;
     try {
-        session.open();
+        mainWindow = std::make_unique<TfMain>(session);
     } catch (const DbError& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("확인요망"), error.message());
+        splash.reset();
+        Messages::error(nullptr, error.message());
         return 1;
     }
-    Session::setMain(&session);
-    QLabel window(QStringLiteral("Quenmar2000"));
-    window.show();
+    mainWindow->show();
+    splash.reset();
     return app.exec();
 }
