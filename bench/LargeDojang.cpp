@@ -3,6 +3,8 @@
 #include "common/DateText.h"
 #include "datastore/Query.h"
 #include "datastore/Session.h"
+#include "fees/FeePayments.h"
+#include "fees/MonthClosing.h"
 
 #include <QDate>
 #include <QMap>
@@ -47,6 +49,26 @@ void insertFamily(Session& session, Dice& dice, const QString& number, const QSt
     }
 }
 
+// Every month from joining to leaving (or to the last month) is paid on the
+// trainee's payment day.
+void insertPayments(Session& session, const QString& number, const QString& name, const QDate& joined,
+                    const QDate& left, int payDay, qint64 fee, int lastYear)
+{
+    const QDate end = left.isValid() ? left : QDate(lastYear, 11, 30);
+    for (QDate month(joined.year(), joined.month(), 1); month <= end; month = month.addMonths(1)) {
+        const QDate paid(month.year(), month.month(), std::min(payDay, month.daysInMonth()));
+        FeePayments::add(session, {number, name, month.toString(QStringLiteral("yyyyMM")), paid, fee, QStringLiteral("현금")});
+    }
+}
+
+void closeCashBook(Session& session, int firstYear, int lastYear)
+{
+    MonthClosing closing(session);
+    closing.saveOpening({QStringLiteral("%1").arg(firstYear - 1) + QStringLiteral("12"), QStringLiteral("0"), QStringLiteral("0")});
+    for (QDate month(firstYear, 1, 1); month <= QDate(lastYear, 11, 1); month = month.addMonths(1))
+        closing.close(month.toString(QStringLiteral("yyyyMM")));
+}
+
 }
 
 void LargeDojang::fill(Session& session) const
@@ -75,9 +97,13 @@ void LargeDojang::fill(Session& session) const
         const bool left = joined.year() < lastYear - 1 && dice.chance(85);
         const bool resting = !left && dice.chance(5);
         const QString division = QStringLiteral("%1").arg(std::clamp(schoolYear - 2, 1, 15), 2, 10, QLatin1Char('0'));
+        const QString name = surname + dice.pick(kGivenNames);
+        const QDate leftOn = left ? std::min(joined.addDays(dice.between(60, 900)), QDate(lastYear, 11, 30)) : QDate();
+        const int payDay = dice.between(1, 28);
+        const int fee = 100000 + 10000 * dice.between(0, 5);
 
         member.setText(QStringLiteral("회원번호"), number)
-            .setText(QStringLiteral("회원명"), surname + dice.pick(kGivenNames))
+            .setText(QStringLiteral("회원명"), name)
             .setText(QStringLiteral("성별"), male ? QStringLiteral("남") : QStringLiteral("여"))
             .setText(QStringLiteral("부별코드"), division)
             .setText(QStringLiteral("급품코드"), QStringLiteral("%1").arg(dice.between(1, 16), 2, 10, QLatin1Char('0')))
@@ -86,7 +112,7 @@ void LargeDojang::fill(Session& session) const
             .setDate(QStringLiteral("생년월일"), birth)
             .setInt(QStringLiteral("지역코드"), dice.between(1, 20))
             .setDate(QStringLiteral("입관일"), joined)
-            .setDate(QStringLiteral("퇴관일"), left ? joined.addDays(dice.between(60, 900)) : QDate())
+            .setDate(QStringLiteral("퇴관일"), leftOn)
             .setValue(QStringLiteral("퇴관사유"), left ? QVariant(QStringLiteral("0%1").arg(dice.between(1, 9))) : QVariant())
             .setDate(QStringLiteral("휴관일"), resting ? joined.addDays(dice.between(30, 300)) : QDate())
             .setValue(QStringLiteral("휴관사유"), resting ? QVariant(QStringLiteral("0%1").arg(dice.between(1, 9))) : QVariant())
@@ -98,11 +124,15 @@ void LargeDojang::fill(Session& session) const
                                                    .setInt(QStringLiteral("c"), schoolYear)
                                                    .scalar())
             .setText(QStringLiteral("반"), QString::number(dice.between(1, 12)))
-            .setInt(QStringLiteral("납부일자"), dice.between(1, 28))
-            .setInt(QStringLiteral("수련비"), 100000 + 10000 * dice.between(0, 5))
+            .setInt(QStringLiteral("납부일자"), payDay)
+            .setInt(QStringLiteral("수련비"), fee)
             .setText(QStringLiteral("동기"), QStringLiteral("0%1").arg(dice.between(1, 8)));
         member.exec();
         insertFamily(session, dice, number, surname);
+        if (money)
+            insertPayments(session, number, name, joined, leftOn, payDay, fee, lastYear);
     }
+    if (money)
+        closeCashBook(session, firstDay.year(), lastYear);
     transaction.commit();
 }

@@ -1,5 +1,8 @@
 #include "shell/ui/ScreenCatalogue.h"
 
+#include "fees/ui/TfEndCancel.h"
+#include "fees/ui/TfEndYesNo.h"
+#include "fees/ui/TfMoneyMaster.h"
 #include "shell/CommandMap.h"
 #include "shell/ui/ScreenOpener.h"
 #include "shell/ui/TfLauncher.h"
@@ -15,12 +18,22 @@ void registerShell(ScreenOpener& opener)
                               [&opener, launcher] { return new TfLauncher(launcher, opener); });
     opener.registerScreen(QStringLiteral("Tfexit"), ScreenOpener::Style::Launcher, [] { return new Tfexit; });
 }
+
+void registerFees(ScreenOpener& opener, TfMain& mainWindow)
+{
+    opener.registerScreen(QStringLiteral("TfMoneyMaster"), ScreenOpener::Style::Dialog,
+                          [&mainWindow] { return new TfMoneyMaster(mainWindow); });
+    opener.registerScreen(QStringLiteral("TfEndYesNo"), ScreenOpener::Style::Dialog,
+                          [&mainWindow] { return new TfEndYesNo(mainWindow); });
+    opener.registerScreen(QStringLiteral("TfEndCancel"), ScreenOpener::Style::Dialog,
+                          [&mainWindow] { return new TfEndCancel(mainWindow); });
+}
 }
 
 void registerAll(ScreenOpener& opener, TfMain& mainWindow)
 {
-    Q_UNUSED(mainWindow);
     registerShell(opener);
+    registerFees(opener, mainWindow);
 }
 
 }

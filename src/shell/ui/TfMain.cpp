@@ -6,6 +6,7 @@
 #include "datastore/Query.h"
 #include "datastore/Session.h"
 #include "fees/ClosedMonth.h"
+#include "fees/MonthClosing.h"
 #include "shell/ScreenLock.h"
 #include "shell/ui/ActionGuard.h"
 #include "shell/ui/Messages.h"
@@ -64,7 +65,9 @@ TfMain::TfMain(Session& session, QWidget* parent) : QMainWindow(parent), session
 
     guardedAction(this, [this] {
         const QString dojang = Query(session_, QStringLiteral("SELECT 도장명 FROM T_도장정보")).scalar().toString();
-        statusBar()->showMessage(QStringLiteral("%1    %2").arg(dojang, Clock::todayText()));
+        auto* info = new QLabel(QStringLiteral("  %1    %2").arg(dojang, Clock::todayText()), statusBar());
+        info->setObjectName(QStringLiteral("lblStatus"));
+        statusBar()->addWidget(info);
     });
 }
 
@@ -93,7 +96,8 @@ void TfMain::buildMenus()
                 owner = sub;
             }
             QAction* action = owner->addAction(entry.path.last());
-            action->setEnabled(opener_->isAvailable(entry.target));
+            // A gated entry always runs its gate, even before its screen exists.
+            action->setEnabled(opener_->isAvailable(entry.target) || entry.target.cashGate);
             if (entry.target.kind == CommandMap::TargetKind::CloseMainWindow) {
                 action->setObjectName(QStringLiteral("N84"));
                 connect(action, &QAction::triggered, this, &TfMain::N84Click);
@@ -249,14 +253,30 @@ void TfMain::SetImeMode(const QString& mode)
     QGuiApplication::inputMethod()->update(Qt::ImHints);
 }
 
+// The cash book opens only once it is set up and every month before the
+// previous one is closed; otherwise the screen that does the missing step
+// opens instead.
 bool TfMain::CheckCashClosing()
 {
-    return true;
+    const MonthClosing::Gate gate = MonthClosing(session_).gate(Clock::today());
+    if (gate.outcome == MonthClosing::Gate::Outcome::Pass)
+        return true;
+    Messages::show(this, QMessageBox::Critical, windowTitle(), gate.message);
+    if (gate.outcome == MonthClosing::Gate::Outcome::NeedsSetUp) {
+        opener_->open(CommandMap::unsuspended(CommandMap::screen(QStringLiteral("TfMoneyMaster"))));
+        return false;
+    }
+    QWidget* closing = opener_->open(CommandMap::unsuspended(CommandMap::screen(QStringLiteral("TfEndYesNo"))));
+    if (closing)
+        QMetaObject::invokeMethod(closing, "setMonth", Q_ARG(QDate, QDate::fromString(gate.month, QStringLiteral("yyyyMM"))));
+    return false;
 }
 
-void TfMain::refreshLastClosedMonth()
+void TfMain::refreshLastClosedMonth(bool afterCancellation)
 {
-    guardedAction(this, [this] { lastClosedMonth_ = ClosedMonth::latest(session_); });
+    guardedAction(this, [&] {
+        lastClosedMonth_ = afterCancellation ? ClosedMonth::latestAfterCancellation(session_) : ClosedMonth::latest(session_);
+    });
 }
 
 void TfMain::showExitPicture()

@@ -33,7 +33,8 @@ public:
     bool CheckCashClosing();
     void SetMenusEnabled(bool enabled);
     const QString& LastClosedMonth() const { return lastClosedMonth_; }
-    void refreshLastClosedMonth();
+    // After a cancellation an empty result is kept as "000000".
+    void refreshLastClosedMonth(bool afterCancellation = false);
 
     bool isLocked() const;
     void runTarget(const CommandMap::Target& target);
