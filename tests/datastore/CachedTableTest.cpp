@@ -22,12 +22,7 @@ protected:
 
     QStringList stored()
     {
-        Query rows(data.session(), QStringLiteral("SELECT 회원번호 || '/' || 순번 || '/' || 관계 || '/' || 성명 FROM T_가족사항 ORDER BY 1"));
-        rows.open();
-        QStringList out;
-        for (bool more = rows.first(); more; more = rows.next())
-            out << rows.value(0).toString();
-        return out;
+        return data.column(QStringLiteral("SELECT 회원번호 || '/' || 순번 || '/' || 관계 || '/' || 성명 FROM T_가족사항 ORDER BY 1"));
     }
 
     TestData data;

@@ -13,16 +13,6 @@
 
 namespace {
 
-QStringList column(Session& session, const QString& sql)
-{
-    Query query(session, sql);
-    query.open();
-    QStringList values;
-    for (bool more = query.first(); more; more = query.next())
-        values << query.value(0).toString();
-    return values;
-}
-
 TEST(Schema, AFreshDataFileHoldsEveryTableAndTheDeliveredRows)
 {
     TestData data;
@@ -32,16 +22,16 @@ TEST(Schema, AFreshDataFileHoldsEveryTableAndTheDeliveredRows)
         EXPECT_TRUE(TableColumns::tableExists(data.session(), QString::fromUtf8(table))) << table;
 
     EXPECT_EQ(data.count(QStringLiteral("T_도장정보")), 1);
-    EXPECT_EQ(column(data.session(), QStringLiteral("SELECT 학년 FROM T_학년코드 ORDER BY 학년코드")),
+    EXPECT_EQ(data.column(QStringLiteral("SELECT 학년 FROM T_학년코드 ORDER BY 학년코드")),
               (QStringList{"유치 4", "유치 5", "유치 6", "유치 7", "초등 1", "초등 2", "초등 3", "초등 4", "초등 5",
                            "초등 6", "중등 1", "중등 2", "중등 3", "고등 1", "고등 2", "고등 3", "대학교", "일반"}));
 
-    const QStringList divisions = column(data.session(), QStringLiteral("SELECT 부별코드 FROM T_부별코드 WHERE 수련비 > 0 ORDER BY 1"));
+    const QStringList divisions = data.column(QStringLiteral("SELECT 부별코드 FROM T_부별코드 WHERE 수련비 > 0 ORDER BY 1"));
     for (int code = 1; code <= 15; ++code)
         EXPECT_TRUE(divisions.contains(QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')))) << code;
 
     // The grade ladder climbs one code at a time from 01, with a belt colour on every step.
-    const QStringList grades = column(data.session(), QStringLiteral("SELECT 급품코드 FROM T_급품코드 ORDER BY 1"));
+    const QStringList grades = data.column(QStringLiteral("SELECT 급품코드 FROM T_급품코드 ORDER BY 1"));
     ASSERT_GE(grades.size(), 20);
     for (int i = 0; i < grades.size(); ++i)
         EXPECT_EQ(grades[i].toInt(), i + 1);

@@ -19,13 +19,8 @@ protected:
     // "day/daySequence/link/amount" of every cash line.
     QStringList cashLines()
     {
-        Query query(data.session(), QStringLiteral("SELECT 일자 || '/' || 순번 || '/' || COALESCE(수련비순번, '-') || '/' || 입금액 "
-                                                   "FROM T_금전출납 ORDER BY 일자, 순번"));
-        query.open();
-        QStringList out;
-        for (bool more = query.first(); more; more = query.next())
-            out << query.value(0).toString();
-        return out;
+        return data.column(QStringLiteral("SELECT 일자 || '/' || 순번 || '/' || COALESCE(수련비순번, '-') || '/' || 입금액 "
+                                          "FROM T_금전출납 ORDER BY 일자, 순번"));
     }
     TestData data;
 };

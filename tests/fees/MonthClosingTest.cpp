@@ -26,13 +26,8 @@ protected:
     // "month:monthly income/expense:cumulative income/expense:closed" for every row.
     QStringList rows()
     {
-        Query query(data.session(), QStringLiteral("SELECT 마감연월 || ':' || 당월차변금액 || '/' || 당월대변금액 || ':' || "
-                                                   "차변누계금액 || '/' || 대변누계금액 || ':' || 마감여부 FROM T_금전출납마감 ORDER BY 1"));
-        query.open();
-        QStringList out;
-        for (bool more = query.first(); more; more = query.next())
-            out << query.value(0).toString();
-        return out;
+        return data.column(QStringLiteral("SELECT 마감연월 || ':' || 당월차변금액 || '/' || 당월대변금액 || ':' || "
+                                          "차변누계금액 || '/' || 대변누계금액 || ':' || 마감여부 FROM T_금전출납마감 ORDER BY 1"));
     }
     void closeMonths(std::initializer_list<const char*> months)
     {

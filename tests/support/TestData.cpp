@@ -33,3 +33,13 @@ int TestData::count(const QString& table)
 {
     return scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
 }
+
+QStringList TestData::column(const QString& sql)
+{
+    Query query(*session_, sql);
+    query.open();
+    QStringList values;
+    for (bool more = query.first(); more; more = query.next())
+        values << query.value(0).toString();
+    return values;
+}

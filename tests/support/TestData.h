@@ -1,6 +1,7 @@
 #pragma once
 #include "datastore/Session.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
     void exec(const QString& sql);
     QVariant scalar(const QString& sql);
     int count(const QString& table);
+    QStringList column(const QString& sql);   // the first column of every row
 
 private:
     QTemporaryDir dir_;
