@@ -9,6 +9,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 HOME_DIR="${QUENMAR_INSTALL_DIR:-$HOME/Quenmar2000}"
 mkdir -p "$HOME_DIR/report"
 install -m 755 "$ROOT/build/src/quenmar2000" "$HOME_DIR/quenmar2000"
+install -m 755 "$ROOT/build/src/quenmar-report" "$HOME_DIR/quenmar-report"
 # Templates a dojang has adjusted are kept; new ones are added.
 cp -rn "$ROOT/report/." "$HOME_DIR/report/" 2>/dev/null || true
 
