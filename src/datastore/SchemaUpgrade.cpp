@@ -27,6 +27,12 @@ void moneyStore(Session& session)
     SqlScript::runResource(session, QStringLiteral(":/schema/v2_money_tables.sql"));
 }
 
+void recordStore(Session& session)
+{
+    SqlScript::runResource(session, QStringLiteral(":/schema/v3_record_tables.sql"));
+    SqlScript::runResource(session, QStringLiteral(":/schema/v3_record_rows.sql"));
+}
+
 void setVersion(Session& session, int version)
 {
     // PRAGMA takes no bound values; the number is the program's own.
@@ -40,6 +46,7 @@ const QList<Step>& steps()
     static const QList<Step> list{
         {1, memberStore},
         {2, moneyStore},
+        {3, recordStore},
     };
     return list;
 }

@@ -3,6 +3,7 @@
 #include "fees/ui/TfEndCancel.h"
 #include "fees/ui/TfEndYesNo.h"
 #include "fees/ui/TfMoneyMaster.h"
+#include "members/ui/TfPer0010.h"
 #include "shell/CommandMap.h"
 #include "shell/ui/ScreenOpener.h"
 #include "shell/ui/TfLauncher.h"
@@ -28,12 +29,20 @@ void registerFees(ScreenOpener& opener, TfMain& mainWindow)
     opener.registerScreen(QStringLiteral("TfEndCancel"), ScreenOpener::Style::Dialog,
                           [&mainWindow] { return new TfEndCancel(mainWindow); });
 }
+
+
+void registerMembers(ScreenOpener& opener, TfMain& mainWindow)
+{
+    opener.registerScreen(QStringLiteral("TfPer0010"), ScreenOpener::Style::Work,
+                          [&mainWindow] { return new TfPer0010(mainWindow); });
+}
 }
 
 void registerAll(ScreenOpener& opener, TfMain& mainWindow)
 {
     registerShell(opener);
     registerFees(opener, mainWindow);
+    registerMembers(opener, mainWindow);
 }
 
 }
