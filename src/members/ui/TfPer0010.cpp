@@ -133,68 +133,67 @@ QWidget* TfPer0010::buildDetailsPage()
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
-    int row = 0;
-    int column = 0;
-    auto place = [&](const QString& label, QWidget* field, int span = 1) {
-        grid->addWidget(ScreenKit::label(label, field, page), row, column);
-        grid->addWidget(field, row, column + 1, 1, span);
-        column += 1 + span;
-        if (column >= 6) {
-            column = 0;
-            ++row;
-        }
+    // Three label-and-field pairs a row; a span widens a field over the
+    // pairs to its right.
+    auto place = [&](int row, int pair, const QString& label, QWidget* field, int span = 1) {
+        grid->addWidget(ScreenKit::label(label, field, page), row, pair * 2);
+        grid->addWidget(field, row, pair * 2 + 1, 1, span * 2 - 1);
     };
-    place(QStringLiteral("이   름"), line(QStringLiteral("edtName")));
-    place(QStringLiteral("영문이름"), line(QStringLiteral("edtEnglishName")));
-    place(QStringLiteral("한  자"), line(QStringLiteral("edtHanjaName")));
-    place(QStringLiteral("생 년 월 일"), line(QStringLiteral("edtBirthDate"), kDateMask));
     QComboBox* calendar = combo(QStringLiteral("cboCalendar"));
     calendar->addItems({QString(), QStringLiteral("양"), QStringLiteral("음")});
-    place(QStringLiteral("양/음"), calendar);
     QComboBox* sex = combo(QStringLiteral("cboSex"));
     sex->addItems({QString(), QStringLiteral("남"), QStringLiteral("여")});
-    place(QStringLiteral("성   별"), sex);
-    place(QStringLiteral("주민번호"), line(QStringLiteral("edtResidentNumber"), QStringLiteral("999999-9999999; ")));
-    place(QStringLiteral("부별"), combo(QStringLiteral("cboDivision")));
-    place(QStringLiteral("입관일"), line(QStringLiteral("edtJoinDate"), kDateMask));
-    place(QStringLiteral("최초입관일"), line(QStringLiteral("edtFirstJoinDate"), kDateMask));
-    place(QStringLiteral("학   교"), line(QStringLiteral("edtSchool")));
-    place(QStringLiteral("학년"), combo(QStringLiteral("cboSchoolYear")));
     QComboBox* classes = combo(QStringLiteral("cboClass"));
     classes->addItem(QString());
     for (int i = 1; i <= 12; ++i)
         classes->addItem(QString::number(i));
-    place(QStringLiteral("반"), classes);
-    place(QStringLiteral("현급"), combo(QStringLiteral("cboGrade")));
-    place(QStringLiteral("지   역"), combo(QStringLiteral("cboArea")));
-    place(QStringLiteral("전화"), line(QStringLiteral("edtPhone"), QStringLiteral("9999-9999; ")));
-    place(QStringLiteral("HP"), line(QStringLiteral("edtMobile")));
-    place(QStringLiteral("E-mail"), line(QStringLiteral("edtEmail")));
-    place(QStringLiteral("우편번호"), combo(QStringLiteral("cboPostal"), true));
-    place(QStringLiteral("주   소"), line(QStringLiteral("edtAddress")), 3);
-    place(QStringLiteral("학 원 수 강"), line(QStringLiteral("edtOtherAcademies")), 3);
-    place(QStringLiteral("기         타"), line(QStringLiteral("edtRemarks")));
-    place(QStringLiteral("납부일자"), line(QStringLiteral("edtPayDay")));
-    place(QStringLiteral("입 관 동 기"), combo(QStringLiteral("cboMotive")));
     QLineEdit* fee = line(QStringLiteral("edtFee"));
     fee->setValidator(new QIntValidator(0, 99999999, fee));
-    place(QStringLiteral("수련비"), fee);
-    auto* paid = new QWidget(page);
-    auto* paidRow = new QHBoxLayout(paid);
-    paidRow->setContentsMargins(0, 0, 0, 0);
-    rdoPaid_ = new QRadioButton(QStringLiteral("납부"), paid);
+    auto* feeCell = new QWidget(page);
+    auto* feeRow = new QHBoxLayout(feeCell);
+    feeRow->setContentsMargins(0, 0, 0, 0);
+    rdoPaid_ = new QRadioButton(QStringLiteral("납부"), feeCell);
     rdoPaid_->setObjectName(QStringLiteral("rdoPaid"));
-    rdoUnpaid_ = new QRadioButton(QStringLiteral("미납"), paid);
+    rdoUnpaid_ = new QRadioButton(QStringLiteral("미납"), feeCell);
     rdoUnpaid_->setObjectName(QStringLiteral("rdoUnpaid"));
     rdoUnpaid_->setChecked(true);
-    paidRow->addWidget(rdoPaid_);
-    paidRow->addWidget(rdoUnpaid_);
+    feeRow->addWidget(fee, 1);
+    feeRow->addWidget(rdoPaid_);
+    feeRow->addWidget(rdoUnpaid_);
     fields_ << rdoPaid_ << rdoUnpaid_;
-    grid->addWidget(paid, row, column++);
-    place(QStringLiteral("납부은행"), line(QStringLiteral("edtBank")));
-    place(QStringLiteral("탑승코스"), combo(QStringLiteral("cboCourse")));
-    place(QStringLiteral("장  소"), combo(QStringLiteral("cboPlace")));
-    place(QStringLiteral("시 간"), line(QStringLiteral("edtTime")));
+
+    place(0, 0, QStringLiteral("이   름"), line(QStringLiteral("edtName")));
+    place(0, 1, QStringLiteral("영문이름"), line(QStringLiteral("edtEnglishName")));
+    place(0, 2, QStringLiteral("한  자"), line(QStringLiteral("edtHanjaName")));
+    place(1, 0, QStringLiteral("생 년 월 일"), line(QStringLiteral("edtBirthDate"), kDateMask));
+    place(1, 1, QStringLiteral("양/음"), calendar);
+    place(1, 2, QStringLiteral("성   별"), sex);
+    place(2, 0, QStringLiteral("주민번호"), line(QStringLiteral("edtResidentNumber"), QStringLiteral("999999-9999999; ")));
+    place(2, 1, QStringLiteral("부별"), combo(QStringLiteral("cboDivision")));
+    place(2, 2, QStringLiteral("현급"), combo(QStringLiteral("cboGrade")));
+    place(3, 0, QStringLiteral("입관일"), line(QStringLiteral("edtJoinDate"), kDateMask));
+    place(3, 1, QStringLiteral("최초입관일"), line(QStringLiteral("edtFirstJoinDate"), kDateMask));
+    place(3, 2, QStringLiteral("입 관 동 기"), combo(QStringLiteral("cboMotive")));
+    place(4, 0, QStringLiteral("학   교"), line(QStringLiteral("edtSchool")));
+    place(4, 1, QStringLiteral("학년"), combo(QStringLiteral("cboSchoolYear")));
+    place(4, 2, QStringLiteral("반"), classes);
+    place(5, 0, QStringLiteral("전화"), line(QStringLiteral("edtPhone"), QStringLiteral("9999-9999; ")));
+    place(5, 1, QStringLiteral("HP"), line(QStringLiteral("edtMobile")));
+    place(5, 2, QStringLiteral("E-mail"), line(QStringLiteral("edtEmail")));
+    place(6, 0, QStringLiteral("우편번호"), combo(QStringLiteral("cboPostal"), true));
+    place(6, 1, QStringLiteral("주   소"), line(QStringLiteral("edtAddress")), 2);
+    place(7, 0, QStringLiteral("지   역"), combo(QStringLiteral("cboArea")));
+    place(7, 1, QStringLiteral("학 원 수 강"), line(QStringLiteral("edtOtherAcademies")), 2);
+    place(8, 0, QStringLiteral("수련비"), feeCell);
+    fee->setAccessibleName(QStringLiteral("수련비"));
+    place(8, 1, QStringLiteral("납부일자"), line(QStringLiteral("edtPayDay")));
+    place(8, 2, QStringLiteral("납부은행"), line(QStringLiteral("edtBank")));
+    place(9, 0, QStringLiteral("탑승코스"), combo(QStringLiteral("cboCourse")));
+    place(9, 1, QStringLiteral("장  소"), combo(QStringLiteral("cboPlace")));
+    place(9, 2, QStringLiteral("시 간"), line(QStringLiteral("edtTime")));
+    place(10, 0, QStringLiteral("기         타"), line(QStringLiteral("edtRemarks")), 3);
+    for (int c : {1, 3, 5})
+        grid->setColumnStretch(c, 1);
     lines_[QStringLiteral("edtPayDay")]->setValidator(new QIntValidator(1, 31, lines_[QStringLiteral("edtPayDay")]));
     lines_[QStringLiteral("edtFirstJoinDate")]->setReadOnly(true);
 
@@ -218,6 +217,7 @@ QWidget* TfPer0010::buildDetailsPage()
     grdFamily_->setAccessibleName(QStringLiteral("가족사항"));
     grdFamily_->setHorizontalHeaderLabels(kFamilyHeaders);
     grdFamily_->verticalHeader()->setDefaultSectionSize(22);
+    grdFamily_->setMinimumHeight(90);
     grdFamily_->horizontalHeader()->setStretchLastSection(true);
     grdFamily_->installEventFilter(this);
     auto* familyButtons = new QVBoxLayout;
