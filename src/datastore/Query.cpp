@@ -17,7 +17,9 @@ QString key(const QString& name)
 
 QString engineMessage(const QSqlError& error)
 {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (!error.databaseText().isEmpty())
+        return error.databaseText();
+    return error.text().trimmed().isEmpty() ? QStringLiteral("데이터베이스 오류입니다.") : error.text();
 }
 }
 
@@ -108,6 +110,8 @@ int Query::exec()
 int Query::run(bool wantRows)
 {
     close();
+    if (sql().trimmed().isEmpty())
+        throw DbError(QStringLiteral("실행할 SQL 문장이 없습니다."));
     const PositionalStatement statement = toPositional(sql());
     QSqlQuery query(session_.database());
     query.setForwardOnly(true);

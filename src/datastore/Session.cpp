@@ -10,8 +10,6 @@
 #include <QSqlQuery>
 
 namespace {
-Session* g_main = nullptr;
-
 QString engineMessage(const QSqlError& error)
 {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -26,8 +24,6 @@ Session::Session(const QString& filePath, const QString& connectionName)
 Session::~Session()
 {
     close();
-    if (g_main == this)
-        g_main = nullptr;
 }
 
 void Session::open()
@@ -131,23 +127,6 @@ void Session::rollbackTransaction()
     doomed_ = false;
     if (isOpen())
         database().rollback();
-}
-
-Session& Session::main()
-{
-    if (!g_main)
-        throw DbError(QStringLiteral("데이터베이스 세션이 없습니다."));
-    return *g_main;
-}
-
-bool Session::hasMain()
-{
-    return g_main != nullptr;
-}
-
-void Session::setMain(Session* session)
-{
-    g_main = session;
 }
 
 Transaction::Transaction(Session& session) : session_(session)

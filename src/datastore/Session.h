@@ -25,11 +25,6 @@ public:
     void rollbackTransaction();
     bool inTransaction() const { return depth_ > 0; }
 
-    // The program's session; screens reach the data through it.
-    static Session& main();
-    static bool hasMain();
-    static void setMain(Session* session);
-
 private:
     void applyDurabilitySettings();
 
@@ -43,7 +38,7 @@ private:
 // rolls back, so an exception anywhere in the save leaves nothing behind.
 class Transaction {
 public:
-    explicit Transaction(Session& session = Session::main());
+    explicit Transaction(Session& session);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

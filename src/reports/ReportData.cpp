@@ -31,9 +31,9 @@ ReportRows fetch(Session& session, const ReportTemplate& layout, const QVariantH
     if (!layout.sql.isEmpty())
         query.setSql(layout.sql);
     else if (layout.includeEndRows)
-        query.setSql(QStringLiteral("SELECT * FROM Print ORDER BY seqno"));
+        query.setSql(QStringLiteral("SELECT * FROM Print ORDER BY seqno, rowid"));
     else
-        query.setSql(QStringLiteral("SELECT * FROM Print WHERE seqno < %1 ORDER BY seqno").arg(PrintTable::kEndRowSeqNo));
+        query.setSql(QStringLiteral("SELECT * FROM Print WHERE seqno < %1 ORDER BY seqno, rowid").arg(PrintTable::kEndRowSeqNo));
     bindNamed(query, result.extra);
     query.open();
     for (bool more = query.first(); more; more = query.next()) {

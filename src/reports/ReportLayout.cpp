@@ -39,10 +39,12 @@ public:
 
     ReportDocument run()
     {
+        pending_ = rows_.isEmpty() ? nullptr : &rows_.first();
         startPage();
         QList<QList<QVariantHash>> groupRows(t_.groups.size());
         for (int i = 0; i < rows_.size(); ++i) {
             const QVariantHash& row = rows_[i];
+            pending_ = &row;
             const int changed = firstChangedGroup(i);
             if (changed >= 0) {
                 closeGroups(changed, groupRows, i > 0 ? &rows_[i - 1] : nullptr);
@@ -51,7 +53,8 @@ public:
                 for (int g = changed; g < t_.groups.size(); ++g) {
                     groupRows[g].clear();
                     flushColumns();
-                    placeBand(t_.groups[g].header, &row, nullptr);
+                    const QList<QVariantHash> group = groupAhead(g, i);
+                    placeBand(t_.groups[g].header, &row, &group);
                 }
             }
             for (auto& list : groupRows)
@@ -76,6 +79,24 @@ private:
                 return g;
         }
         return -1;
+    }
+
+    // The rows of group level `g` that starts at row `first`: its header can
+    // count and sum them before they are printed.
+    QList<QVariantHash> groupAhead(int g, int first) const
+    {
+        int end = first + 1;
+        while (end < rows_.size()) {
+            bool same = true;
+            for (int level = 0; level <= g && same; ++level) {
+                const QString key = t_.groups[level].field.toLower();
+                same = rows_[end].value(key) == rows_[first].value(key);
+            }
+            if (!same)
+                break;
+            ++end;
+        }
+        return rows_.mid(first, end - first);
     }
 
     bool newPageAt(int changed) const
@@ -103,16 +124,17 @@ private:
         pageRows_.clear();
         y_ = content_.top();
         if (document_.pages.size() == 1)
-            place(t_.titleBand, content_.left(), content_.width(), nullptr, &rows_);
-        place(t_.pageHeader, content_.left(), content_.width(), nullptr, &rows_);
-        place(t_.columnHeader, content_.left(), content_.width(), nullptr, &rows_);
+            place(t_.titleBand, content_.left(), content_.width(), pending_, &rows_);
+        place(t_.pageHeader, content_.left(), content_.width(), pending_, &rows_);
+        place(t_.columnHeader, content_.left(), content_.width(), pending_, &rows_);
     }
 
     void endPage()
     {
         const double keep = y_;
         y_ = footerTop();
-        place(t_.pageFooter, content_.left(), content_.width(), nullptr, &pageRows_);
+        place(t_.pageFooter, content_.left(), content_.width(), pageRows_.isEmpty() ? nullptr : &pageRows_.last(),
+              &pageRows_);
         y_ = keep;
     }
 
@@ -149,8 +171,8 @@ private:
         const double width = (content_.width() - t_.columnGap * (t_.columns - 1)) / t_.columns;
         const double left = content_.left() + column_ * (width + t_.columnGap);
         const double top = y_;
+        pageRows_ << row;   // a running sum in the detail includes its own row
         place(t_.detail, left, width, &row, &pageRows_);
-        pageRows_ << row;
         if (++column_ < t_.columns)
             y_ = top;
         else
@@ -253,6 +275,7 @@ private:
     const QRectF content_;
     ReportDocument document_;
     QList<QVariantHash> pageRows_;
+    const QVariantHash* pending_ = nullptr;   // the row the next page starts with
     double y_ = 0;
     int column_ = 0;
 };

@@ -20,6 +20,51 @@ public:
         throw ReportError(QStringLiteral("보고서 양식 %1 을(를) 읽을 수 없습니다: %2").arg(fileName_, what));
     }
 
+    // A misspelt key would silently do nothing; keys starting with "_" are
+    // the template writer's notes.
+    void checkKeys(const QJsonObject& o, std::initializer_list<const char*> known, const QString& where) const
+    {
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            if (it.key().startsWith(QLatin1Char('_')))
+                continue;
+            bool found = false;
+            for (const char* key : known)
+                found = found || it.key() == QLatin1String(key);
+            if (!found)
+                fail(QStringLiteral("%1 에 알 수 없는 키 '%2' 가 있습니다").arg(where, it.key()));
+        }
+    }
+
+    double number(const QJsonObject& o, const char* key, double fallback, const QString& where) const
+    {
+        const QJsonValue value = o.value(QLatin1String(key));
+        if (value.isUndefined())
+            return fallback;
+        if (!value.isDouble())
+            fail(QStringLiteral("%1 의 %2 는 따옴표 없는 숫자여야 합니다").arg(where, QLatin1String(key)));
+        return value.toDouble();
+    }
+
+    bool flag(const QJsonObject& o, const char* key, const QString& where) const
+    {
+        const QJsonValue value = o.value(QLatin1String(key));
+        if (value.isUndefined())
+            return false;
+        if (!value.isBool())
+            fail(QStringLiteral("%1 의 %2 는 따옴표 없는 true 또는 false 여야 합니다").arg(where, QLatin1String(key)));
+        return value.toBool();
+    }
+
+    QString text(const QJsonObject& o, const char* key, const QString& where, const QString& fallback = {}) const
+    {
+        const QJsonValue value = o.value(QLatin1String(key));
+        if (value.isUndefined())
+            return fallback;
+        if (!value.isString())
+            fail(QStringLiteral("%1 의 %2 는 따옴표로 묶은 글자여야 합니다").arg(where, QLatin1String(key)));
+        return value.toString();
+    }
+
     QRectF rect(const QJsonValue& value, const QString& where) const
     {
         const QJsonArray a = value.toArray();
@@ -69,26 +114,33 @@ public:
         }
         if (!found)
             fail(where + QStringLiteral(" 에 text, field, expr, line, box, image 중 하나가 없습니다"));
-        e.mask = o.value(QStringLiteral("mask")).toString();
-        e.prefix = o.value(QStringLiteral("prefix")).toString();
-        e.suffix = o.value(QStringLiteral("suffix")).toString();
-        e.fontFamily = o.value(QStringLiteral("font")).toString();
-        e.fontSize = o.value(QStringLiteral("size")).toDouble();
-        e.bold = o.value(QStringLiteral("bold")).toBool();
-        e.align = alignment(o.value(QStringLiteral("align")).toString());
-        e.wrap = o.value(QStringLiteral("wrap")).toBool();
-        e.suppressIfEmpty = o.value(QStringLiteral("suppressIfEmpty")).toBool();
-        e.lineWidth = o.value(QStringLiteral("width")).toDouble(0.2);
+        checkKeys(o, {"text", "field", "expr", "line", "box", "image", "at", "mask", "prefix", "suffix", "font", "size",
+                      "bold", "align", "wrap", "suppressIfEmpty", "width"},
+                  where);
+        e.mask = text(o, "mask", where);
+        e.prefix = text(o, "prefix", where);
+        e.suffix = text(o, "suffix", where);
+        e.fontFamily = text(o, "font", where);
+        e.fontSize = number(o, "size", 0, where);
+        e.bold = flag(o, "bold", where);
+        e.align = alignment(text(o, "align", where));
+        e.wrap = flag(o, "wrap", where);
+        e.suppressIfEmpty = flag(o, "suppressIfEmpty", where);
+        e.lineWidth = number(o, "width", 0.2, where);
         return e;
     }
 
-    ReportBand band(const QJsonValue& value, const QString& where) const
+    ReportBand band(const QJsonValue& value, const QString& where, bool detail = false) const
     {
         ReportBand b;
         if (value.isUndefined() || value.isNull())
             return b;
         const QJsonObject o = value.toObject();
-        b.height = o.value(QStringLiteral("height")).toDouble();
+        if (detail)
+            checkKeys(o, {"height", "elements", "columns", "columnGap"}, where);
+        else
+            checkKeys(o, {"height", "elements"}, where);
+        b.height = number(o, "height", 0, where);
         const QJsonArray elements = o.value(QStringLiteral("elements")).toArray();
         for (int i = 0; i < elements.size(); ++i)
             b.elements << element(elements[i].toObject(), QStringLiteral("%1 의 %2번째 요소").arg(where).arg(i + 1));
@@ -97,20 +149,27 @@ public:
 
     void page(const QJsonObject& o, ReportTemplate& t) const
     {
-        const QString size = o.value(QStringLiteral("size")).toString(QStringLiteral("A4"));
+        const QString where = QStringLiteral("page");
+        checkKeys(o, {"size", "orientation", "width", "height", "margins"}, where);
+        const QString size = text(o, "size", where, QStringLiteral("A4"));
         if (size == QLatin1String("A4"))
             t.pageSize = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
         else if (size == QLatin1String("B5"))
             t.pageSize = QPageSize(QPageSize::JisB5).size(QPageSize::Millimeter);
         else if (size == QLatin1String("custom"))
-            t.pageSize = QSizeF(o.value(QStringLiteral("width")).toDouble(), o.value(QStringLiteral("height")).toDouble());
+            t.pageSize = QSizeF(number(o, "width", 0, where), number(o, "height", 0, where));
         else
             fail(QStringLiteral("용지 '%1' 은(는) A4, B5, custom 중 하나여야 합니다").arg(size));
-        if (o.value(QStringLiteral("orientation")).toString() == QLatin1String("landscape"))
+        const QString orientation = text(o, "orientation", where, QStringLiteral("portrait"));
+        if (orientation != QLatin1String("portrait") && orientation != QLatin1String("landscape"))
+            fail(QStringLiteral("방향 '%1' 은(는) portrait, landscape 중 하나여야 합니다").arg(orientation));
+        if (orientation == QLatin1String("landscape"))
             t.pageSize.transpose();
         const QJsonObject m = o.value(QStringLiteral("margins")).toObject();
-        t.margins = QMarginsF(m.value(QStringLiteral("left")).toDouble(10), m.value(QStringLiteral("top")).toDouble(10),
-                              m.value(QStringLiteral("right")).toDouble(10), m.value(QStringLiteral("bottom")).toDouble(10));
+        const QString margins = QStringLiteral("page.margins");
+        checkKeys(m, {"left", "top", "right", "bottom"}, margins);
+        t.margins = QMarginsF(number(m, "left", 10, margins), number(m, "top", 10, margins), number(m, "right", 10, margins),
+                              number(m, "bottom", 10, margins));
         if (t.pageSize.width() <= 0 || t.pageSize.height() <= 0)
             fail(QStringLiteral("용지 크기가 없습니다"));
     }
@@ -136,29 +195,37 @@ ReportTemplate ReportTemplate::parse(const QByteArray& text, const QString& file
     if (!document.isObject())
         parser.fail(QStringLiteral("양식 전체가 { } 로 묶여 있어야 합니다"));
     const QJsonObject o = document.object();
+    parser.checkKeys(o, {"title", "page", "font", "data", "titleBand", "pageHeader", "columnHeader", "groups", "detail",
+                         "summary", "pageFooter"},
+                     QStringLiteral("양식"));
 
     ReportTemplate t;
-    t.title = o.value(QStringLiteral("title")).toString();
+    t.title = parser.text(o, "title", QStringLiteral("양식"));
     parser.page(o.value(QStringLiteral("page")).toObject(), t);
     const QJsonObject font = o.value(QStringLiteral("font")).toObject();
-    t.fontFamily = font.value(QStringLiteral("family")).toString(t.fontFamily);
-    t.fontSize = font.value(QStringLiteral("size")).toDouble(t.fontSize);
+    parser.checkKeys(font, {"family", "size"}, QStringLiteral("font"));
+    t.fontFamily = parser.text(font, "family", QStringLiteral("font"), t.fontFamily);
+    t.fontSize = parser.number(font, "size", t.fontSize, QStringLiteral("font"));
 
     const QJsonObject data = o.value(QStringLiteral("data")).toObject();
-    t.sql = data.value(QStringLiteral("sql")).toString();
-    t.includeEndRows = data.value(QStringLiteral("includeEndRows")).toBool();
+    parser.checkKeys(data, {"sql", "includeEndRows", "lookups"}, QStringLiteral("data"));
+    t.sql = parser.text(data, "sql", QStringLiteral("data"));
+    t.includeEndRows = parser.flag(data, "includeEndRows", QStringLiteral("data"));
     const QJsonObject lookups = data.value(QStringLiteral("lookups")).toObject();
-    for (auto it = lookups.begin(); it != lookups.end(); ++it)
+    for (auto it = lookups.begin(); it != lookups.end(); ++it) {
+        if (!it.value().isString())
+            parser.fail(QStringLiteral("data.lookups 의 %1 은(는) 따옴표로 묶은 문장이어야 합니다").arg(it.key()));
         t.lookups.insert(it.key(), it.value().toString());
+    }
 
     const QJsonObject detail = o.value(QStringLiteral("detail")).toObject();
-    t.columns = std::max(1, detail.value(QStringLiteral("columns")).toInt(1));
-    t.columnGap = detail.value(QStringLiteral("columnGap")).toDouble();
+    t.columns = std::max(1, int(parser.number(detail, "columns", 1, QStringLiteral("detail"))));
+    t.columnGap = parser.number(detail, "columnGap", 0, QStringLiteral("detail"));
 
     t.titleBand = parser.band(o.value(QStringLiteral("titleBand")), QStringLiteral("titleBand"));
     t.pageHeader = parser.band(o.value(QStringLiteral("pageHeader")), QStringLiteral("pageHeader"));
     t.columnHeader = parser.band(o.value(QStringLiteral("columnHeader")), QStringLiteral("columnHeader"));
-    t.detail = parser.band(detail, QStringLiteral("detail"));
+    t.detail = parser.band(detail, QStringLiteral("detail"), true);
     t.summary = parser.band(o.value(QStringLiteral("summary")), QStringLiteral("summary"));
     t.pageFooter = parser.band(o.value(QStringLiteral("pageFooter")), QStringLiteral("pageFooter"));
 
@@ -166,11 +233,12 @@ ReportTemplate ReportTemplate::parse(const QByteArray& text, const QString& file
     for (int i = 0; i < groups.size(); ++i) {
         const QJsonObject g = groups[i].toObject();
         const QString where = QStringLiteral("groups[%1]").arg(i + 1);
+        parser.checkKeys(g, {"field", "newPage", "header", "footer"}, where);
         ReportGroup group;
-        group.field = g.value(QStringLiteral("field")).toString();
+        group.field = parser.text(g, "field", where);
         if (group.field.isEmpty())
             parser.fail(where + QStringLiteral(" 에 field 가 없습니다"));
-        group.newPage = g.value(QStringLiteral("newPage")).toBool();
+        group.newPage = parser.flag(g, "newPage", where);
         group.header = parser.band(g.value(QStringLiteral("header")), where + QStringLiteral(".header"));
         group.footer = parser.band(g.value(QStringLiteral("footer")), where + QStringLiteral(".footer"));
         t.groups << group;

@@ -103,6 +103,30 @@ TEST(ReportLayout, GroupsBreakWithFootersSumsAndNewPages)
     EXPECT_EQ(document.pages[1].textsInReadingOrder(), (QStringList{"[중등부]", "다", "소계 4,000", "1명", "많음"}));
 }
 
+// Headers read the row they stand above; a group header counts its group
+// before printing it; a running sum in the detail includes its own row.
+TEST(ReportLayout, HeadersSeeTheirRowsAndGroupHeadersCountAhead)
+{
+    const ReportTemplate layout = parse(R"J({
+      "page": { "size": "custom", "width": 100, "height": 60, "margins": { "top": 0, "bottom": 0, "left": 0, "right": 0 } },
+      "pageHeader": { "height": 10, "elements": [ { "text": "쪽머리 {부}", "at": [0, 0, 100, 10] } ] },
+      "groups": [ { "field": "부",
+                    "header": { "height": 10, "elements": [ { "text": "{부}", "at": [0, 0, 50, 10] },
+                                                            { "expr": "COUNT()", "suffix": "명", "at": [50, 0, 50, 10] } ] } } ],
+      "detail": { "height": 10, "elements": [ { "field": "이름", "at": [0, 0, 50, 10] },
+                                              { "expr": "SUM(금액)", "at": [50, 0, 50, 10] } ] }
+    })J");
+    const QList<QVariantHash> data = rows({{{"부", "갑"}, {"이름", "가"}, {"금액", 1}},
+                                           {{"부", "갑"}, {"이름", "나"}, {"금액", 2}},
+                                           {{"부", "을"}, {"이름", "다"}, {"금액", 4}},
+                                           {{"부", "을"}, {"이름", "라"}, {"금액", 8}}});
+    const ReportDocument document = ReportLayout::lay(layout, data, {});
+    ASSERT_EQ(document.pages.size(), 2);
+    EXPECT_EQ(document.pages[0].textsInReadingOrder(),
+              (QStringList{"쪽머리 갑", "갑", "2명", "가", "1", "나", "3", "을", "2명", "다", "7"}));
+    EXPECT_EQ(document.pages[1].textsInReadingOrder(), (QStringList{"쪽머리 을", "라", "8"}));
+}
+
 TEST(ReportLayout, DetailRunsAcrossColumnsThenDown)
 {
     const ReportTemplate layout = parse(R"J({
@@ -158,6 +182,11 @@ TEST(ReportTemplate, BrokenTemplatesNameTheFileAndTheFault)
         {R"J({ "page": { "size": "Letter" } })J", "Letter"},
         {R"J({ "detail": { "height": 5, "elements": [ { "text": "x", "at": [0, 0, 1, 1], "align": "middle" } ] } })J", "middle"},
         {R"J({ "groups": [ { "newPage": true } ] })J", "groups[1]"},
+        {R"J({ "detail": { "height": 5, "elements": [ { "text": "x", "at": [0, 0, 1, 1], "bolt": true } ] } })J", "bolt"},
+        {R"J({ "detail": { "height": 5, "elements": [ { "text": "x", "at": [0, 0, 1, 1], "size": "12" } ] } })J", "size"},
+        {R"J({ "detail": { "height": "5" } })J", "height"},
+        {R"J({ "pageHeader": { "height": 5, "columns": 2 } })J", "columns"},
+        {R"J({ "data": { "lookups": { "도장명": 3 } } })J", "도장명"},
     };
     for (const auto& c : cases) {
         try {

@@ -9,12 +9,10 @@ TestData::TestData()
     ProgramFolder::ensureFolders();
     session_ = std::make_unique<Session>(ProgramFolder::dataFile());
     session_->open();
-    Session::setMain(session_.get());
 }
 
 TestData::~TestData()
 {
-    Session::setMain(nullptr);
     session_.reset();
     ProgramFolder::setPath(QString());
 }

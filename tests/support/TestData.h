@@ -14,7 +14,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 // A fresh program folder with its own data file, made the way the program
-// makes it on first start. The session becomes the program's main session.
+// makes it on first start.
 class TestData {
 public:
     TestData();

@@ -28,7 +28,6 @@
 #include <QToolBar>
 
 namespace {
-TfMain* g_current = nullptr;
 const int kToolbarButtonWidth = 113;
 
 QString windowCaption()
@@ -41,8 +40,6 @@ TfMain::TfMain(Session& session, QWidget* parent) : QMainWindow(parent), session
 {
     setObjectName(QStringLiteral("TfMain"));
     session_.open();   // a failure ends start-up with the engine's message
-    Session::setMain(&session_);
-    g_current = this;
 
     setFixedSize(kSize);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -71,16 +68,7 @@ TfMain::TfMain(Session& session, QWidget* parent) : QMainWindow(parent), session
     });
 }
 
-TfMain::~TfMain()
-{
-    if (g_current == this)
-        g_current = nullptr;
-}
-
-TfMain* TfMain::current()
-{
-    return g_current;
-}
+TfMain::~TfMain() = default;
 
 void TfMain::buildMenus()
 {

@@ -22,8 +22,6 @@ public:
     explicit TfMain(Session& session, QWidget* parent = nullptr);
     ~TfMain() override;
 
-    static TfMain* current();   // the running main window, for screens' calls
-
     ScreenOpener& opener() { return *opener_; }
     Session& session() { return session_; }
 
