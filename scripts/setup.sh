@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev libqt6sql6-sqlite qt6-charts-dev libgl-dev
-          libgtest-dev libbenchmark-dev fonts-nanum)
+          libgtest-dev libbenchmark-dev fonts-nanum qt6-translations-l10n)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

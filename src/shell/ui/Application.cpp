@@ -9,11 +9,22 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <memory>
 
 namespace {
+// Qt's own buttons and dialogs (OK, Cancel, the file dialog) in Korean.
+void loadKoreanTranslations(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Korean), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
 void setProgramWideFormats(QApplication& app)
 {
     // Dates are always "YYYY-MM-DD" and times "HH:mm:ss" (see DateText);
@@ -29,6 +40,7 @@ int runQuenmar2000(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setProgramWideFormats(app);
+    loadKoreanTranslations(app);
 
     auto splash = std::make_unique<TfrmSplash>();
     splash->show();
