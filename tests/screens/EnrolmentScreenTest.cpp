@@ -1,10 +1,8 @@
-#include "common/Clock.h"
 #include "common/ProgramFolder.h"
 #include "members/ui/TfPer0010.h"
-#include "shell/ui/Messages.h"
 #include "shell/ui/ScreenOpener.h"
 #include "shell/ui/TfMain.h"
-#include "support/TestData.h"
+#include "support/MainWindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,7 +10,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -20,38 +17,19 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
-class EnrolmentScreenTest : public ::testing::Test {
+class EnrolmentScreenTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        Clock::setToday(QDate(2009, 3, 5));
-        Messages::setPresenter([this](const Messages::Shown& shown, QMessageBox::StandardButtons) {
-            messages << shown.text;
-            return QMessageBox::Ok;
-        });
-        main = std::make_unique<TfMain>(data.session());
-        main->show();
-        QApplication::setActiveWindow(main.get());   // focus changes need an active window
-    }
-    void TearDown() override
-    {
-        main->close();
-        main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Messages::setPresenter({});
-        Clock::setToday(QDate());
+        MainWindowTest::SetUp();
+        start(QDate(2009, 3, 5));
     }
     TfPer0010* openFromMenu()
     {
-        for (QAction* top : main->menuBar()->actions())
-            if (top->text() == QStringLiteral("개인관리"))
-                for (QAction* entry : top->menu()->actions())
-                    if (entry->menu() && entry->text() == QStringLiteral("신규등록"))
-                        entry->menu()->actions().first()->trigger();
+        menuEntry({QStringLiteral("개인관리"), QStringLiteral("신규등록"), QStringLiteral("입관원서")})->trigger();
         return qobject_cast<TfPer0010*>(main->opener().instance(QStringLiteral("TfPer0010")));
     }
     QLineEdit* edit(TfPer0010* s, const char* name) { return s->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -83,10 +61,6 @@ protected:
         choose(box(s, "cboArea"), box(s, "cboArea")->itemText(1));
         choose(box(s, "cboMotive"), box(s, "cboMotive")->itemText(1));
     }
-
-    TestData data;
-    std::unique_ptr<TfMain> main;
-    QStringList messages;
 };
 
 TEST_F(EnrolmentScreenTest, ATraineeIsEnrolledEndToEnd)
@@ -133,7 +107,7 @@ TEST_F(EnrolmentScreenTest, ATraineeIsEnrolledEndToEnd)
     screen->findChild<QRadioButton*>(QStringLiteral("rdoPaid"))->setChecked(true);
 
     click(screen, "btnOk");
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(texts().isEmpty()) << texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(data.count(QStringLiteral("T_회원")), 1);
     EXPECT_EQ(data.column(QStringLiteral("SELECT 순번 || 성명 FROM T_가족사항 ORDER BY 순번")), (QStringList{"1가족1", "2가족2", "3가족3"}));
     EXPECT_EQ(data.count(QStringLiteral("T_건의사항")), 1);
@@ -155,15 +129,15 @@ TEST_F(EnrolmentScreenTest, RefusalsKeepTheEntriesAndAClosedMonthOpensTheCancelS
     TfPer0010* screen = openFromMenu();
     click(screen, "btnNew");
     click(screen, "btnOk");
-    EXPECT_EQ(messages, QStringList{QStringLiteral("이름은(는) 필수 입력입니다.")});
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("이름은(는) 필수 입력입니다.")});
 
     fillRequired(screen);
     data.exec(QStringLiteral("INSERT INTO T_금전출납마감 (마감연월, 마감여부) VALUES ('200903', '1'), ('200904', '0')"));
     main->refreshLastClosedMonth();
-    messages.clear();
+    shown.clear();
     click(screen, "btnOk");
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("입관월 2009-03은 이미 마감처리된 월입니다.\n\n마감취소후 입관원서등록을 하세요."));
+    ASSERT_EQ(texts().size(), 1);
+    EXPECT_EQ(texts()[0], QStringLiteral("입관월 2009-03은 이미 마감처리된 월입니다.\n\n마감취소후 입관원서등록을 하세요."));
     EXPECT_NE(main->opener().instance(QStringLiteral("TfEndCancel")), nullptr);
     EXPECT_EQ(edit(screen, "edtName")->text(), QStringLiteral("홍길동"));
     EXPECT_EQ(data.count(QStringLiteral("T_회원")), 0);

@@ -1,9 +1,7 @@
-#include "common/Clock.h"
 #include "datastore/Query.h"
-#include "shell/ui/Messages.h"
 #include "shell/ui/ScreenOpener.h"
 #include "shell/ui/TfMain.h"
-#include "support/TestData.h"
+#include "support/MainWindowTest.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -13,39 +11,17 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
-class MonthEndScreensTest : public ::testing::Test {
+class MonthEndScreensTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        Clock::setToday(QDate(2009, 6, 10));
-        Messages::setPresenter([this](const Messages::Shown& shown, QMessageBox::StandardButtons) {
-            shown_ << shown;
-            return answer;
-        });
-        main = std::make_unique<TfMain>(data.session());
-        main->show();
+        MainWindowTest::SetUp();
+        start(QDate(2009, 6, 10));
     }
-    void TearDown() override
-    {
-        main->close();
-        main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Messages::setPresenter({});
-        Clock::setToday(QDate());
-    }
-    QAction* menuEntry(const QString& menu, const QString& entry)
-    {
-        for (QAction* top : main->menuBar()->actions())
-            if (top->text() == menu)
-                for (QAction* action : top->menu()->actions())
-                    if (action->text() == entry)
-                        return action;
-        return nullptr;
-    }
+    QAction* menuEntry(const QString& menu, const QString& entry) { return MainWindowTest::menuEntry({menu, entry}); }
     QWidget* screen(const QString& name) { return main->opener().instance(name); }
     void click(QWidget* owner, const QString& button)
     {
@@ -54,18 +30,6 @@ protected:
         ASSERT_TRUE(target->isEnabled()) << button.toStdString();
         QTest::mouseClick(target, Qt::LeftButton);
     }
-    QStringList texts() const
-    {
-        QStringList out;
-        for (const Messages::Shown& shown : shown_)
-            out << shown.text;
-        return out;
-    }
-
-    TestData data;
-    std::unique_ptr<TfMain> main;
-    QList<Messages::Shown> shown_;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
 };
 
 TEST_F(MonthEndScreensTest, GateLeadsThroughSetUpAndClosingFromTheMenu)
@@ -75,8 +39,8 @@ TEST_F(MonthEndScreensTest, GateLeadsThroughSetUpAndClosingFromTheMenu)
     ASSERT_TRUE(cashBook->isEnabled());
     cashBook->trigger();
     ASSERT_EQ(texts(), QStringList{QStringLiteral("금전출납 초기값설정을 먼저하세요")});
-    EXPECT_EQ(shown_.first().caption, main->windowTitle());
-    EXPECT_EQ(shown_.first().icon, QMessageBox::Critical);
+    EXPECT_EQ(shown.first().caption, main->windowTitle());
+    EXPECT_EQ(shown.first().icon, QMessageBox::Critical);
 
     QWidget* setUp = screen(QStringLiteral("TfMoneyMaster"));
     ASSERT_NE(setUp, nullptr);
@@ -94,7 +58,7 @@ TEST_F(MonthEndScreensTest, GateLeadsThroughSetUpAndClosingFromTheMenu)
     EXPECT_EQ(main->LastClosedMonth(), QStringLiteral("200903"));
     EXPECT_FALSE(setUp->findChild<QPushButton*>(QStringLiteral("btnEdit"))->isEnabled());   // two rows now
 
-    shown_.clear();
+    shown.clear();
     cashBook->trigger();
     ASSERT_EQ(texts(), QStringList{QStringLiteral("2009-04 마감작업을 먼저하세요.")});
     QWidget* closing = screen(QStringLiteral("TfEndYesNo"));
@@ -102,7 +66,7 @@ TEST_F(MonthEndScreensTest, GateLeadsThroughSetUpAndClosingFromTheMenu)
     EXPECT_EQ(closing->windowTitle(), QStringLiteral("월 마감작업"));
     EXPECT_EQ(closing->findChild<QDateEdit*>()->date(), QDate(2009, 4, 1));
 
-    shown_.clear();
+    shown.clear();
     click(closing, QStringLiteral("btnOk"));
     EXPECT_EQ(texts(), (QStringList{QStringLiteral("2009-04 마감작업 하시겠습니까?"), QStringLiteral("마감작업이 완료되었습니다.")}));
     EXPECT_EQ(main->LastClosedMonth(), QStringLiteral("200904"));
@@ -110,7 +74,7 @@ TEST_F(MonthEndScreensTest, GateLeadsThroughSetUpAndClosingFromTheMenu)
     closing->findChild<QDateEdit*>()->setDate(QDate(2009, 5, 1));
     click(closing, QStringLiteral("btnOk"));
     EXPECT_EQ(main->LastClosedMonth(), QStringLiteral("200905"));
-    shown_.clear();
+    shown.clear();
     cashBook->trigger();   // passes; the cash-book screen itself is not built yet
     EXPECT_TRUE(texts().isEmpty());
 }
@@ -124,11 +88,11 @@ TEST_F(MonthEndScreensTest, RefusalsAndCancelledQuestionsChangeNothing)
     closing->findChild<QDateEdit*>()->setDate(QDate(2009, 6, 1));
     click(closing, QStringLiteral("btnOk"));
     EXPECT_EQ(texts().last(), QStringLiteral("2009-05 까지만 마감 작업 가능합니다."));
-    EXPECT_EQ(shown_.last().caption, QStringLiteral("월 마감작업"));
+    EXPECT_EQ(shown.last().caption, QStringLiteral("월 마감작업"));
 
     answer = QMessageBox::Cancel;
     closing->findChild<QDateEdit*>()->setDate(QDate(2009, 5, 1));
-    shown_.clear();
+    shown.clear();
     click(closing, QStringLiteral("btnOk"));
     EXPECT_EQ(texts(), QStringList{QStringLiteral("2009-05 마감작업 하시겠습니까?")});
     EXPECT_EQ(main->LastClosedMonth(), QStringLiteral("200904"));

@@ -5,7 +5,7 @@
 #include "shell/ui/TfLauncher.h"
 #include "shell/ui/TfMain.h"
 #include "shell/ui/WorkScreen.h"
-#include "support/TestData.h"
+#include "support/MainWindowTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,35 +35,8 @@ public:
     void setFirstButtonCaption(const QString& caption) override { firstButton = caption; }
 };
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-class ShellTest : public ::testing::Test {
+class ShellTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        Messages::setPresenter([this](const Messages::Shown& shown, QMessageBox::StandardButtons) {
-            messages << shown.text;
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override
-    {
-        if (main)
-            main->close();
-        main.reset();
-        flushDeletes();
-        Messages::setPresenter({});
-    }
-    void start()
-    {
-        main = std::make_unique<TfMain>(data.session());
-        main->show();
-        QCoreApplication::processEvents();
-    }
     QList<QMenu*> topMenus() const
     {
         QList<QMenu*> list;
@@ -74,10 +47,6 @@ protected:
     QPushButton* button(const QString& name) const { return main->findChild<QPushButton*>(name); }
     QLineEdit* passwordField() const { return main->findChild<QLineEdit*>(QStringLiteral("edt_PassWord")); }
     QMdiArea* workArea() const { return main->findChild<QMdiArea*>(); }
-
-    TestData data;
-    std::unique_ptr<TfMain> main;
-    QStringList messages;
 };
 
 TEST_F(ShellTest, MainWindowShowsItsCaptionMenusAndToolbar)
@@ -148,7 +117,7 @@ TEST_F(ShellTest, LockedMainScreenOpensOnlyWithTheRightPassword)
     QTest::mouseClick(button(QStringLiteral("Btn_Ok")), Qt::LeftButton);
     EXPECT_TRUE(passwordField()->isVisible());
     EXPECT_EQ(passwordField()->text(), QStringLiteral("9999"));
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(shown.isEmpty());
     EXPECT_FALSE(topMenus().first()->menuAction()->isEnabled());
 
     passwordField()->clear();
@@ -295,7 +264,7 @@ TEST_F(ShellTest, ExitShowsThePictureClosesTheSessionAndSaysEnd)
 {
     start();
     QTest::mouseClick(button(QStringLiteral("BitBtn1")), Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList{QStringLiteral("종료")});
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("종료")});
     EXPECT_NE(main->opener().instance(QStringLiteral("Tfexit")), nullptr);
     EXPECT_FALSE(data.session().isOpen());
     EXPECT_FALSE(main->isVisible());
