@@ -5,6 +5,7 @@
 #include "datastore/TableColumns.h"
 #include "support/TestData.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -40,6 +41,23 @@ TEST(Schema, AFreshDataFileHoldsEveryTableAndTheDeliveredRows)
     for (const char* table : {"T_지역코드", "T_우편번호", "T_입관동기", "T_휴퇴사유", "T_코스코드", "T_장소코드", "T_시간코드"})
         EXPECT_GT(data.count(QString::fromUtf8(table)), 0) << table;
     EXPECT_EQ(SchemaUpgrade::currentVersion(data.session()), SchemaUpgrade::latestVersion());
+}
+
+TEST(Schema, AFileThatIsNoDataFileStopsTheOpeningWithTheEnginesMessage)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Quenmar2000.db"));
+    QFile garbage(file);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    Session session(file, QStringLiteral("garbage"));
+    try {
+        session.open();
+        FAIL() << "opened";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("not a database"))) << error.message().toStdString();
+    }
 }
 
 TEST(Schema, SavesAreWrittenForAPowerCut)

@@ -1,5 +1,6 @@
 #include "shell/ui/TfLauncher.h"
 
+#include "shell/ui/ActionGuard.h"
 #include "shell/ui/Pictures.h"
 #include "shell/ui/ScreenOpener.h"
 
@@ -83,7 +84,7 @@ void TfLauncher::buttonClicked(const Target& target)
             close();
         return;
     }
-    opener_.open(target);
+    guardedAction(this, [&] { opener_.open(target); });
 }
 
 void TfLauncher::paintEvent(QPaintEvent*)
