@@ -1,15 +1,9 @@
 #pragma once
-#include <QString>
-
-#include <stdexcept>
+#include "common/UserError.h"
 
 // A statement the engine refused. It carries the engine's own message, which
 // is what the user is shown; the action that ran the statement ends there.
-class DbError : public std::runtime_error {
+class DbError : public UserError {
 public:
-    explicit DbError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    using UserError::UserError;
 };

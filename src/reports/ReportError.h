@@ -1,15 +1,9 @@
 #pragma once
-#include <QString>
-
-#include <stdexcept>
+#include "common/UserError.h"
 
 // A template that is missing or cannot be read. The message names the file,
 // so the person printing knows which one to look at.
-class ReportError : public std::runtime_error {
+class ReportError : public UserError {
 public:
-    explicit ReportError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    using UserError::UserError;
 };

@@ -2,9 +2,8 @@
 // Renders a template against the data file of the program folder
 // (QUENMAR_HOME honoured) to PDF, for scripted printing and checks.
 #include "common/ProgramFolder.h"
-#include "datastore/DbError.h"
+#include "common/UserError.h"
 #include "datastore/Session.h"
-#include "reports/ReportError.h"
 #include "reports/ReportJob.h"
 #include "reports/ReportPainter.h"
 
@@ -35,10 +34,7 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("%s: %lld page(s)\n", qPrintable(args[2]), static_cast<long long>(document.pages.size()));
-    } catch (const ReportError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    } catch (const DbError& error) {
+    } catch (const UserError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }

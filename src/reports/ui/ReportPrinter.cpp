@@ -1,7 +1,6 @@
 #include "reports/ui/ReportPrinter.h"
 
-#include "datastore/DbError.h"
-#include "reports/ReportError.h"
+#include "common/UserError.h"
 #include "reports/ReportPainter.h"
 #include "reports/ui/ReportPreview.h"
 #include "shell/ui/Messages.h"
@@ -18,10 +17,7 @@ QWidget* run(QWidget* parent, Session& session, const ReportRequest& request)
     ReportDocument document;
     try {
         document = ReportJob::build(session, request);
-    } catch (const ReportError& error) {
-        Messages::error(parent, error.message());
-        return nullptr;
-    } catch (const DbError& error) {
+    } catch (const UserError& error) {
         Messages::error(parent, error.message());
         return nullptr;
     }

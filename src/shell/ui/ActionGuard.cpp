@@ -1,6 +1,6 @@
 #include "shell/ui/ActionGuard.h"
 
-#include "datastore/DbError.h"
+#include "common/UserError.h"
 #include "shell/ui/Messages.h"
 
 bool guardedAction(QWidget* parent, const std::function<void()>& action)
@@ -8,7 +8,7 @@ bool guardedAction(QWidget* parent, const std::function<void()>& action)
     try {
         action();
         return true;
-    } catch (const DbError& error) {
+    } catch (const UserError& error) {
         Messages::error(parent, error.message());
         return false;
     }
