@@ -78,7 +78,7 @@ bool CachedTable::hasChanges() const
     return false;
 }
 
-void CachedTable::run(const QString& statement, const Row& row)
+int CachedTable::run(const QString& statement, const Row& row)
 {
     Query query(session_, statement);
     for (const QString& name : query.parameterNames()) {
@@ -86,17 +86,25 @@ void CachedTable::run(const QString& statement, const Row& row)
         const int index = columnIndex(old ? name.mid(kOldPrefix.size()) : name);
         query.setValue(name, old ? row.original[index] : row.current[index]);
     }
-    query.exec();
+    return query.exec();
+}
+
+// A row that is no longer there as it was loaded (changed or deleted
+// elsewhere) must not pass for saved.
+void CachedTable::runOnLoadedRow(const QString& statement, const Row& row)
+{
+    if (run(statement, row) != 1)
+        throw DbError(QStringLiteral("다른 곳에서 바뀌었거나 지워진 자료입니다. 다시 조회하세요."));
 }
 
 void CachedTable::apply()
 {
     Transaction transaction(session_);
     for (const Row& row : removed_)
-        run(statements_.remove, row);
+        runOnLoadedRow(statements_.remove, row);
     for (const Row& row : rows_) {
         if (row.state == RowState::Modified)
-            run(statements_.update, row);
+            runOnLoadedRow(statements_.update, row);
         else if (row.state == RowState::Inserted)
             run(statements_.insert, row);
     }

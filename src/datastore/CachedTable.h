@@ -12,7 +12,8 @@ class Session;
 // insert statements in one transaction. Statements name the current values
 // by column (":관계") and the values as loaded by ":OLD_" + column, so a
 // changed key still finds its row. cancel() returns to the rows as loaded.
-// A failed apply leaves the database untouched and the edits in the cache.
+// A failed apply leaves the database untouched and the edits in the cache;
+// an update or delete that finds no row as loaded fails the apply.
 class CachedTable {
 public:
     struct Statements {
@@ -44,7 +45,8 @@ private:
         RowState state = RowState::Unchanged;
     };
     int columnIndex(const QString& column) const;
-    void run(const QString& statement, const Row& row);
+    int run(const QString& statement, const Row& row);
+    void runOnLoadedRow(const QString& statement, const Row& row);
 
     Session& session_;
     Statements statements_;

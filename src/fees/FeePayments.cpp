@@ -37,6 +37,19 @@ bool linkTaken(Session& session, const QString& day, const QString& linkText)
     return query.scalar().toInt() > 0;
 }
 
+// Another payment of the member on that day already carries the number
+// (waived payments too: they have no cash line but may get money later).
+bool sequenceTaken(Session& session, const Payment& payment, int sequence)
+{
+    Query query(session, QStringLiteral("SELECT COUNT(*) FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 납부일자 = :납부일자 "
+                                        "AND 순번 = :순번 AND 년월분 <> :년월분"));
+    query.setText(QStringLiteral("회원번호"), payment.memberNumber)
+        .setDate(QStringLiteral("납부일자"), payment.paidOn)
+        .setInt(QStringLiteral("순번"), sequence)
+        .setText(QStringLiteral("년월분"), payment.feeMonth);
+    return query.scalar().toInt() > 0;
+}
+
 // The next running number of the fee month whose link is still free on the
 // payment day.
 int freeSequence(Session& session, const Payment& payment)
@@ -45,7 +58,7 @@ int freeSequence(Session& session, const Payment& payment)
     top.setText(QStringLiteral("년월분"), payment.feeMonth);
     int sequence = top.scalar().toInt() + 1;
     const QString day = DateText::fromDate(payment.paidOn);
-    while (linkTaken(session, day, link(payment.memberNumber, sequence)))
+    while (linkTaken(session, day, link(payment.memberNumber, sequence)) || sequenceTaken(session, payment, sequence))
         ++sequence;
     return sequence;
 }
@@ -118,11 +131,12 @@ void correct(Session& session, const Payment& payment)
     const Stored before = stored(session, payment.memberNumber, payment.feeMonth);
     if (!before.found)
         throw DbError(QStringLiteral("수정할 납부 자료가 없습니다."));
-    deleteCashLine(session, before.day, link(payment.memberNumber, before.sequence));
+    if (before.amount != 0)
+        deleteCashLine(session, before.day, link(payment.memberNumber, before.sequence));
 
     int sequence = before.sequence;
     const QString day = DateText::fromDate(payment.paidOn);
-    if (payment.amount != 0 && linkTaken(session, day, link(payment.memberNumber, sequence)))
+    if (linkTaken(session, day, link(payment.memberNumber, sequence)) || sequenceTaken(session, payment, sequence))
         sequence = freeSequence(session, payment);
 
     Query update(session);
@@ -144,7 +158,7 @@ void remove(Session& session, const QString& memberNumber, const QString& feeMon
 {
     Transaction transaction(session);
     const Stored before = stored(session, memberNumber, feeMonth);
-    if (before.found)
+    if (before.found && before.amount != 0)
         deleteCashLine(session, before.day, link(memberNumber, before.sequence));
     Query remove(session, QStringLiteral("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분"));
     remove.setText(QStringLiteral("회원번호"), memberNumber).setText(QStringLiteral("년월분"), feeMonth);
@@ -159,12 +173,21 @@ void removeCashLine(Session& session, const QString& day, int daySequence)
     line.setText(QStringLiteral("일자"), day).setInt(QStringLiteral("순번"), daySequence);
     const QString linkText = line.scalar().toString();
     if (!linkText.isEmpty()) {
-        Query payment(session, QStringLiteral("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 순번 = :순번 "
+        // The line names its payment by member, number and day; the payment
+        // itself is then deleted by its key.
+        Query payment(session, QStringLiteral("SELECT 년월분 FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 순번 = :순번 "
                                               "AND 납부일자 = :납부일자 AND 납부액 <> 0"));
         payment.setText(QStringLiteral("회원번호"), linkText.mid(0, 9))
             .setInt(QStringLiteral("순번"), linkText.mid(10, 4).toInt())
             .setText(QStringLiteral("납부일자"), day);
-        payment.exec();
+        payment.open();
+        if (payment.recordCount() > 1)
+            throw DbError(QStringLiteral("이 금전출납 자료에 연결된 수련비 납부가 둘 이상입니다."));
+        if (payment.first()) {
+            Query remove(session, QStringLiteral("DELETE FROM T_수련비납부 WHERE 회원번호 = :회원번호 AND 년월분 = :년월분"));
+            remove.setText(QStringLiteral("회원번호"), linkText.mid(0, 9)).setText(QStringLiteral("년월분"), payment.text(QStringLiteral("년월분")));
+            remove.exec();
+        }
     }
     Query remove(session, QStringLiteral("DELETE FROM T_금전출납 WHERE 일자 = :일자 AND 순번 = :순번"));
     remove.setText(QStringLiteral("일자"), day).setInt(QStringLiteral("순번"), daySequence);

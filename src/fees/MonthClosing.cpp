@@ -1,6 +1,7 @@
 #include "fees/MonthClosing.h"
 
 #include "common/MonthKey.h"
+#include "datastore/DbError.h"
 #include "datastore/Query.h"
 #include "datastore/Session.h"
 #include "fees/ClosedMonth.h"
@@ -97,6 +98,8 @@ void MonthClosing::saveOpening(const Opening& opening)
     const qint64 income = wholeNumber(opening.income);
     const qint64 expense = wholeNumber(opening.expense);
     Transaction transaction(session_);
+    if (rowCount() > 1)
+        throw DbError(QStringLiteral("1회 이상 마감된 경우에는 수정 불가능 합니다."));
     Query(session_, QStringLiteral(" DELETE FROM  T_금전출납마감 ")).exec();
     insertOpenMonth(start, income, expense);
     Query(session_, QStringLiteral("UPDATE T_금전출납마감 SET 마감여부 = '1' WHERE 마감연월 = :마감연월"))

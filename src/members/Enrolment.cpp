@@ -69,6 +69,8 @@ Refusal firstTooLong(const Form& form)
     for (const Width& w : widths)
         if ((form.*w.value).trimmed().size() > w.limit)
             return {QStringLiteral("%1은(는) %2자 이내로 입력하세요.").arg(QString::fromUtf8(w.word)).arg(w.limit), kCheck, w.field};
+    if (postalCode(form.postalText).size() > 7)
+        return {QStringLiteral("우편번호는 7자 이내로 입력하세요."), kCheck, Field::Postal};
     for (const FamilyMember& member : form.family)
         if (member.name.trimmed().size() > 20 || member.job.trimmed().size() > 20 || member.remark.trimmed().size() > 255)
             return {QStringLiteral("가족사항의 성명과 직업은 20자, 비고는 255자 이내로 입력하세요."), kCheck, Field::Family};

@@ -63,7 +63,7 @@ struct Form {
 
 enum class Field {
     None, Name, EnglishName, HanjaName, BirthDate, Calendar, Sex, ResidentNumber, Division, JoinDate, School,
-    Grade, Area, Phone, Mobile, Email, Address, OtherAcademies, Remarks, PayDay, Fee, Bank, Motive, Family, Suggestions
+    Grade, Area, Phone, Mobile, Email, Postal, Address, OtherAcademies, Remarks, PayDay, Fee, Bank, Motive, Family, Suggestions
 };
 
 struct Refusal {

@@ -50,6 +50,8 @@ public:
                 closeGroups(changed, groupRows, i > 0 ? &rows_[i - 1] : nullptr);
                 if (i > 0 && newPageAt(changed))
                     breakPage();
+                else if (!roomForHeadersAndARow(changed))
+                    breakPage();   // a group header never stands alone at the foot of a page
                 for (int g = changed; g < t_.groups.size(); ++g) {
                     groupRows[g].clear();
                     flushColumns();
@@ -97,6 +99,15 @@ private:
             ++end;
         }
         return rows_.mid(first, end - first);
+    }
+
+    bool roomForHeadersAndARow(int changed) const
+    {
+        double needed = t_.detail.height;
+        for (int g = changed; g < t_.groups.size(); ++g)
+            needed += t_.groups[g].header.height;
+        const double start = column_ == 0 ? y_ : y_ + t_.detail.height;
+        return start + needed <= footerTop() + 1e-6 || start <= pageBodyTop() + 1e-6;
     }
 
     bool newPageAt(int changed) const

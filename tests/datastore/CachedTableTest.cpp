@@ -71,6 +71,17 @@ TEST_F(CachedTableTest, ApplyWritesDeletesUpdatesAndInsertsByTheOldKeys)
                                      QStringLiteral("200903002/1/부/다른집")}));
 }
 
+TEST_F(CachedTableTest, ARowChangedElsewhereIsNotTakenAsSaved)
+{
+    family.setValue(1, QStringLiteral("성명"), QStringLiteral("춘향"));
+    family.setValue(0, QStringLiteral("성명"), QStringLiteral("홍대감"));
+    data.exec(QStringLiteral("DELETE FROM T_가족사항 WHERE 회원번호 = '200903001' AND 순번 = 2"));   // another screen
+    const QStringList before = stored();
+    EXPECT_THROW(family.apply(), DbError);
+    EXPECT_EQ(stored(), before);
+    EXPECT_TRUE(family.hasChanges());
+}
+
 TEST_F(CachedTableTest, AFailedApplyKeepsTheDatabaseAndTheEdits)
 {
     family.setValue(0, QStringLiteral("성명"), QStringLiteral("홍대감"));

@@ -54,6 +54,24 @@ TEST_F(FeePaymentsTest, TwoMonthsPaidTheSameDayGetDistinctLinks)
                                         "2009-04-09/3/200903001-0003/120000"}));
 }
 
+// A waived month has no cash line; it must neither share a number with a
+// paid month of the same day nor take that month's line when it changes.
+TEST_F(FeePaymentsTest, AWaivedPaymentNeverTouchesAnotherPaymentsLine)
+{
+    EXPECT_EQ(FeePayments::add(data.session(), payment("200903001", "200902", QDate(2009, 3, 5), 0)), 1);
+    EXPECT_EQ(FeePayments::add(data.session(), payment("200903001", "200903", QDate(2009, 3, 5), 80000)), 2);
+    const QStringList line{"2009-03-05/1/200903001-0002/80000"};
+    FeePayments::correct(data.session(), payment("200903001", "200902", QDate(2009, 3, 5), 0));
+    EXPECT_EQ(cashLines(), line);
+    FeePayments::correct(data.session(), payment("200903001", "200902", QDate(2009, 3, 5), 50000));
+    EXPECT_EQ(cashLines(), (QStringList{"2009-03-05/1/200903001-0002/80000", "2009-03-05/2/200903001-0001/50000"}));
+    FeePayments::removeCashLine(data.session(), QStringLiteral("2009-03-05"), 2);
+    EXPECT_EQ(data.column(QStringLiteral("SELECT 년월분 FROM T_수련비납부")), QStringList{"200903"});
+    FeePayments::add(data.session(), payment("200903001", "200901", QDate(2009, 3, 5), 0));
+    FeePayments::remove(data.session(), QStringLiteral("200903001"), QStringLiteral("200901"));
+    EXPECT_EQ(cashLines(), line);
+}
+
 TEST_F(FeePaymentsTest, CorrectingMovesTheCashLineWithThePayment)
 {
     FeePayments::add(data.session(), payment("200903001", "200903", QDate(2009, 3, 5)));

@@ -194,6 +194,9 @@ TEST_F(MonthClosingTest, InitialValuesAreCheckedFieldByField)
     closeMonths({"200902"});
     EXPECT_EQ(closing.validateOpening({QStringLiteral("200812"), QStringLiteral("0"), QStringLiteral("0")}).message,
               QStringLiteral("1회 이상 마감된 경우에는 수정 불가능 합니다."));
+    const QStringList before = rows();
+    EXPECT_THROW(closing.saveOpening({QStringLiteral("200812"), QStringLiteral("0"), QStringLiteral("0")}), DbError);
+    EXPECT_EQ(rows(), before);
 }
 
 TEST_F(MonthClosingTest, ClosedMonthRefusalsForPaymentsAndJoinings)

@@ -87,6 +87,7 @@ TEST(Enrolment, NumbersDatesAndLengthsAreCheckedBeforeAnythingIsWritten)
         {"fee text", [](Form& f) { f.fee = QStringLiteral("팔만"); }, "수련비를 숫자로 입력하세요.", Field::Fee},
         {"long name", [](Form& f) { f.name = QStringLiteral("가나다라마바사아자차카"); }, "이름은(는) 10자 이내로 입력하세요.", Field::Name},
         {"long bank", [](Form& f) { f.bank = QStringLiteral("국민은행 123-456-789"); }, "납부은행은(는) 10자 이내로 입력하세요.", Field::Bank},
+        {"long postal code", [](Form& f) { f.postalText = QStringLiteral("서울 송파구 가락동"); }, "우편번호는 7자 이내로 입력하세요.", Field::Postal},
         {"family date", [](Form& f) { f.family = {{QStringLiteral("부"), QStringLiteral("홍판서"), QStringLiteral("1970-13-01"), {}, {}, {}, {}}}; },
          "가족사항의 날짜를 YYYY-MM-DD로 입력하세요.", Field::Family},
     };
@@ -180,6 +181,11 @@ TEST_F(EnrolmentSaveTest, AFailureAtAnyWriteOfTheEnrolmentLeavesNoRow)
         EXPECT_EQ(writtenRows(), 0) << table;
         data.exec(QStringLiteral("DROP TRIGGER fail"));
     }
+    // The year already has its tally row: the count is raised by an update.
+    data.exec(QStringLiteral("INSERT INTO T_인원현황 (년도) VALUES (2009)"));
+    data.exec(QStringLiteral("CREATE TRIGGER fail BEFORE UPDATE ON T_인원현황 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    EXPECT_THROW(Enrolment::saveMember(data.session(), withEverything()), DbError);
+    EXPECT_EQ(writtenRows(), 1);   // the tally row that was there before
 }
 
 TEST_F(EnrolmentSaveTest, AFailedFirstPaymentLeavesTheTraineeEnrolled)

@@ -127,6 +127,25 @@ TEST(ReportLayout, HeadersSeeTheirRowsAndGroupHeadersCountAhead)
     EXPECT_EQ(document.pages[1].textsInReadingOrder(), (QStringList{"쪽머리 을", "라", "8"}));
 }
 
+TEST(ReportLayout, AGroupHeaderMovesToTheNextPageWithItsFirstRow)
+{
+    // Room for five bands of 10 mm: 갑's header and three rows take four,
+    // and 을's header would be the last band of the page with no row under it.
+    const ReportTemplate layout = parse(R"J({
+      "page": { "size": "custom", "width": 100, "height": 50, "margins": { "top": 0, "bottom": 0, "left": 0, "right": 0 } },
+      "groups": [ { "field": "부", "header": { "height": 10, "elements": [ { "text": "[{부}]", "at": [0, 0, 100, 10] } ] } } ],
+      "detail": { "height": 10, "elements": [ { "field": "이름", "at": [0, 0, 100, 10] } ] }
+    })J");
+    const QList<QVariantHash> data = rows({{{"부", "갑"}, {"이름", "가"}},
+                                           {{"부", "갑"}, {"이름", "나"}},
+                                           {{"부", "갑"}, {"이름", "다"}},
+                                           {{"부", "을"}, {"이름", "라"}}});
+    const ReportDocument document = ReportLayout::lay(layout, data, {});
+    ASSERT_EQ(document.pages.size(), 2);
+    EXPECT_EQ(document.pages[0].textsInReadingOrder(), (QStringList{"[갑]", "가", "나", "다"}));
+    EXPECT_EQ(document.pages[1].textsInReadingOrder(), (QStringList{"[을]", "라"}));
+}
+
 TEST(ReportLayout, DetailRunsAcrossColumnsThenDown)
 {
     const ReportTemplate layout = parse(R"J({

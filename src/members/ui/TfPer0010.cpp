@@ -596,6 +596,7 @@ QWidget* TfPer0010::fieldWidget(Field field) const
         {Field::Grade, QStringLiteral("cboGrade")},       {Field::Area, QStringLiteral("cboArea")},
         {Field::Phone, QStringLiteral("edtPhone")},       {Field::Mobile, QStringLiteral("edtMobile")},
         {Field::Email, QStringLiteral("edtEmail")},       {Field::Address, QStringLiteral("edtAddress")},
+        {Field::Postal, QStringLiteral("cboPostal")},
         {Field::OtherAcademies, QStringLiteral("edtOtherAcademies")}, {Field::Remarks, QStringLiteral("edtRemarks")},
         {Field::PayDay, QStringLiteral("edtPayDay")},     {Field::Fee, QStringLiteral("edtFee")},
         {Field::Bank, QStringLiteral("edtBank")},         {Field::Motive, QStringLiteral("cboMotive")},

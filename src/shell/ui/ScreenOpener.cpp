@@ -31,6 +31,24 @@ private:
     bool on_;
 };
 
+// The main window draws again however the building of a screen ends.
+class SuspendedDrawing {
+public:
+    SuspendedDrawing(QWidget* window, bool suspend) : window_(suspend && window->updatesEnabled() ? window : nullptr)
+    {
+        if (window_)
+            window_->setUpdatesEnabled(false);
+    }
+    ~SuspendedDrawing()
+    {
+        if (window_)
+            window_->setUpdatesEnabled(true);
+    }
+
+private:
+    QWidget* window_;
+};
+
 QMdiSubWindow* frameOf(QWidget* screen)
 {
     return qobject_cast<QMdiSubWindow*>(screen->parentWidget());
@@ -100,9 +118,7 @@ QWidget* ScreenOpener::open(const Target& target)
 
 QWidget* ScreenOpener::create(const QString& name, const Kind& kind, const Target& target)
 {
-    const bool suspend = !target.noSuspend && mainWindow_->updatesEnabled();
-    if (suspend)
-        mainWindow_->setUpdatesEnabled(false);
+    const SuspendedDrawing drawing(mainWindow_, !target.noSuspend);
     QWidget* screen = kind.factory();
     screen->setObjectName(name);
     screen->setAttribute(Qt::WA_DeleteOnClose);
@@ -130,8 +146,6 @@ QWidget* ScreenOpener::create(const QString& name, const Kind& kind, const Targe
         }
         workArea_->setActiveSubWindow(frame);
     }
-    if (suspend)
-        mainWindow_->setUpdatesEnabled(true);
     return screen;
 }
 

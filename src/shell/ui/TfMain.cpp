@@ -135,6 +135,7 @@ void TfMain::buildLockPanel()
     edt_PassWord->setAccessibleName(QStringLiteral("비밀번호"));
     edt_PassWord->setMaxLength(8);
     edt_PassWord->setEchoMode(QLineEdit::Password);
+    edt_PassWord->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));   // each character shows as "*"
     edt_PassWord->setFixedSize(110, 26);
     Btn_Ok = new QPushButton(QStringLiteral("확  인"), workArea_);
     Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
@@ -166,7 +167,8 @@ void TfMain::showEvent(QShowEvent* event)
 
 void TfMain::evaluateLock()
 {
-    bool locked = false;
+    // A lock that cannot be read stays shut.
+    bool locked = true;
     guardedAction(this, [&] { locked = ScreenLock::mainScreen().isLocked(session_); });
     SetMenusEnabled(!locked);
     if (edt_PassWord->isVisible())
